@@ -51,8 +51,11 @@ int CompareLunarDates(int y1, int m1, int d1, bool leap1, int y2, int m2, int d2
 // time of day in UTC+8.
 double TermDay(int y, int n);
 
-// Term index i = n - 1 (0 = 小寒 ... 23 = 冬至). False for i outside 0 to 23, or when the
-// term does not fall within the year (possible only for years far outside history).
+// Term index i = n - 1 (0 = 小寒 ... 23 = 冬至). A term within the last day of a month belongs
+// to that month; a rounded minute of 60 carries into the hour (at 23 it stays 23:59). False
+// for i outside 0 to 23, or when the term lies past the end of the year (only for years far
+// outside history). Where 小寒 falls in the December before (Julian years of the late
+// Middle Ages), it comes out as a January day of 0 or below.
 bool SolarTermTime(int y, int i, int& month, int& day, int& hour, int& minute);
 
 // Name index 0 = 立春 ... 23 = 大寒; "" for any other index.
