@@ -67,9 +67,18 @@ bool IsLeap(int y) {
 
 int MonthDays(int y, int m) {
     switch (m) {
-    case 1: case 3: case 5: case 7: case 8: case 10: case 12:
+    case 1:
+    case 3:
+    case 5:
+    case 7:
+    case 8:
+    case 10:
+    case 12:
         return 31;
-    case 4: case 6: case 9: case 11:
+    case 4:
+    case 6:
+    case 9:
+    case 11:
         return 30;
     case 2:
         return IsLeap(y) ? 29 : 28;
@@ -127,9 +136,9 @@ bool DateOfFixedDay64(i64 n, int& y, int& m, int& d) {
     i64 doy = 0; // [1, 366]
     if (n <= LastJulianFixedDay) {
         // Julian: 1 January AD 1 is n = -1, so z counts days from it.
-        const i64 z = n + 1;                                 // >= 1
-        const i64 cycles = FloorDiv(z, DaysPer4Years);       // whole 4-year cycles
-        const i64 rest = FloorMod(z, DaysPer4Years);         // [0, 1460]
+        const i64 z = n + 1;                                  // >= 1
+        const i64 cycles = FloorDiv(z, DaysPer4Years);        // whole 4-year cycles
+        const i64 rest = FloorMod(z, DaysPer4Years);          // [0, 1460]
         const i64 yearInCycle = std::min<i64>(rest / 365, 3); // [0, 3], the fourth year is leap
         year = 1 + 4 * cycles + yearInCycle;
         doy = rest - 365 * yearInCycle + 1;
@@ -160,16 +169,26 @@ bool DateOfFixedDay64(i64 n, int& y, int& m, int& d) {
 
 } // namespace detail
 
-int DayOfYear(int y, int m, int d) { return ClampToInt(detail::DayOfYear64(y, m, d)); }
+int DayOfYear(int y, int m, int d) {
+    return ClampToInt(detail::DayOfYear64(y, m, d));
+}
 
-int DayCount(int y, int m, int d) { return ClampToInt(detail::DayCount64(y, m, d)); }
+int DayCount(int y, int m, int d) {
+    return ClampToInt(detail::DayCount64(y, m, d));
+}
 
-int FixedDay(int y, int m, int d) { return ClampToInt(detail::FixedDay64(y, m, d)); }
+int FixedDay(int y, int m, int d) {
+    return ClampToInt(detail::FixedDay64(y, m, d));
+}
 
-bool DateOfFixedDay(int n, int& y, int& m, int& d) { return detail::DateOfFixedDay64(n, y, m, d); }
+bool DateOfFixedDay(int n, int& y, int& m, int& d) {
+    return detail::DateOfFixedDay64(n, y, m, d);
+}
 
 namespace {
-int Compare(i64 a, i64 b) { return a > b ? 1 : (a < b ? -1 : 0); }
+int Compare(i64 a, i64 b) {
+    return a > b ? 1 : (a < b ? -1 : 0);
+}
 } // namespace
 
 int CompareDates(int y1, int m1, int d1, int y2, int m2, int d2) {

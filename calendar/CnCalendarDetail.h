@@ -13,18 +13,26 @@ using i64 = std::int64_t;
 // The engine divides in three ways; each call site names the one it means.
 
 // Truncating division and remainder (the remainder takes the sign of the dividend).
-constexpr i64 TruncDiv(i64 a, i64 b) { return a / b; }
-constexpr i64 TruncMod(i64 a, i64 b) { return a % b; }
+constexpr i64 TruncDiv(i64 a, i64 b) {
+    return a / b;
+}
+constexpr i64 TruncMod(i64 a, i64 b) {
+    return a % b;
+}
 
 // Floor division and its non-negative remainder (for b > 0).
 constexpr i64 FloorDiv(i64 a, i64 b) {
     const i64 q = a / b;
     return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
 }
-constexpr i64 FloorMod(i64 a, i64 b) { return a - FloorDiv(a, b) * b; }
+constexpr i64 FloorMod(i64 a, i64 b) {
+    return a - FloorDiv(a, b) * b;
+}
 
 // The largest int64 not above x; x must lie well within the int64 range.
-inline i64 FloorToI64(double x) { return static_cast<i64>(std::floor(x)); }
+inline i64 FloorToI64(double x) {
+    return static_cast<i64>(std::floor(x));
+}
 
 // Nearest integer, a half going to the even neighbour, independent of the FPU rounding mode.
 inline i64 RoundHalfEven(double x) {
@@ -38,7 +46,9 @@ inline i64 RoundHalfEven(double x) {
 }
 
 // The fractional part with the sign of x.
-inline double Frac(double x) { return x - std::trunc(x); }
+inline double Frac(double x) {
+    return x - std::trunc(x);
+}
 
 constexpr int ClampToInt(i64 v) {
     constexpr i64 lo = std::numeric_limits<int>::min();

@@ -50,18 +50,25 @@ bool SplitGanZhi(int i, int& stem, int& branch) {
     return true;
 }
 
-int detail::GanZhiOfYear64(i64 y) { return static_cast<int>(CycleOfYear(y, 60)); }
+int detail::GanZhiOfYear64(i64 y) {
+    return static_cast<int>(CycleOfYear(y, 60));
+}
 
-int GanZhiOfYear(int y) { return detail::GanZhiOfYear64(y); }
+int GanZhiOfYear(int y) {
+    return detail::GanZhiOfYear64(y);
+}
 
-int BranchOfYear(int y) { return static_cast<int>(CycleOfYear(y, 12)); }
+int BranchOfYear(int y) {
+    return static_cast<int>(CycleOfYear(y, 12));
+}
 
-int AnimalOfYear(int y) { return BranchOfYear(y); }
+int AnimalOfYear(int y) {
+    return BranchOfYear(y);
+}
 
 int YearGanZhi(int y, int m, int d) {
     // The year changes on the day of 立春 (term 3).
-    const bool beforeSpring =
-        static_cast<double>(detail::DayOfYear64(y, m, d)) < std::floor(TermDay(y, 3));
+    const bool beforeSpring = static_cast<double>(detail::DayOfYear64(y, m, d)) < std::floor(TermDay(y, 3));
     return detail::GanZhiOfYear64(beforeSpring ? i64{y} - 1 : i64{y});
 }
 
@@ -96,11 +103,17 @@ int ConstellationOfDate(int m, int d) {
     return 9; // not reached: the last start always decides
 }
 
-std::string GanZhiName(int i) { return NameAt(tables::GanZhiNames, i); }
+std::string GanZhiName(int i) {
+    return NameAt(tables::GanZhiNames, i);
+}
 
-std::string AnimalName(int i) { return NameAt(tables::AnimalNames, i); }
+std::string AnimalName(int i) {
+    return NameAt(tables::AnimalNames, i);
+}
 
-std::string ConstellationName(int i) { return NameAt(tables::ConstellationNames, i); }
+std::string ConstellationName(int i) {
+    return NameAt(tables::ConstellationNames, i);
+}
 
 std::string LunarDayName(int n) {
     if (n < 1 || n > 30) {

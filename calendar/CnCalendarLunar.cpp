@@ -43,7 +43,9 @@ constexpr double MeanLunation = 29.530588;
 constexpr int NewMoonsPerYear = 15;
 using NewMoonDays = std::array<i64, NewMoonsPerYear>;
 
-bool InLunarRange(int y) { return y >= FirstLunarYear && y <= LastLunarYear; }
+bool InLunarRange(int y) {
+    return y >= FirstLunarYear && y <= LastLunarYear;
+}
 
 NewMoonDays ComputeNewMoonDays(int y) {
     constexpr double twoPi = 2 * std::numbers::pi;
@@ -53,12 +55,16 @@ NewMoonDays ComputeNewMoonDays(int y) {
     const double t = (y - 1899.5) / 100; // Julian centuries
     const double t2 = t * t;
     const double t3 = t2 * t;
-    const double j = 0.75933 - 0.0002172 * t2 - 0.000000155 * t3 + 0.53058868 * kd - 0.000837 * t + 8.0 / 24 + 0.5;
+    const double j =
+        0.75933 - 0.0002172 * t2 - 0.000000155 * t3 + 0.53058868 * kd - 0.000837 * t + 8.0 / 24 + 0.5;
     const double s = 0.1734 - 0.000393 * t;
     const i64 base = 29 * k + 693595;
-    const double sunAnomaly = twoPi * Frac(0.08084821133 * kd) + (359.2242 - 0.0000333 * t2 - 0.00000347 * t3) / degreesPerRadian;
-    const double moonAnomaly = twoPi * Frac(0.07171366128 * kd) + (306.0253 + 0.0107306 * t2 + 0.00001236 * t3) / degreesPerRadian;
-    const double moonLatitude = twoPi * Frac(0.08519585128 * kd) + (21.2964 - 0.0016528 * t2 - 0.00000239 * t3) / degreesPerRadian;
+    const double sunAnomaly =
+        twoPi * Frac(0.08084821133 * kd) + (359.2242 - 0.0000333 * t2 - 0.00000347 * t3) / degreesPerRadian;
+    const double moonAnomaly =
+        twoPi * Frac(0.07171366128 * kd) + (306.0253 + 0.0107306 * t2 + 0.00001236 * t3) / degreesPerRadian;
+    const double moonLatitude =
+        twoPi * Frac(0.08519585128 * kd) + (21.2964 - 0.0016528 * t2 - 0.00000239 * t3) / degreesPerRadian;
 
     NewMoonDays days{};
     for (int v = -1; v <= 13; ++v) {
@@ -116,7 +122,8 @@ int LunarMonthFromDay(int y, int m, int d, int lunarDay) {
     const i64 l = lunarDay - 100 * FloorDiv(lunarDay, 100); // days 1..30 stay, -1 becomes 99
     // Mean lunations from the epoch to the day before the month began, less the leap months
     // recorded through this year.
-    const double lunations = static_cast<double>(detail::FixedDay64(y, m, d) - EpochFixedDay - l) / MeanLunation;
+    const double lunations =
+        static_cast<double>(detail::FixedDay64(y, m, d) - EpochFixedDay - l) / MeanLunation;
     const i64 x = RoundHalfEven(lunations) - LeapMonthsThrough(y) + LunationCorrection(y);
     i64 v = TruncMod(x, 12) + 1; // 1..12 within the supported years
     const int thisLeap = LeapMonthCode(y);
@@ -171,10 +178,9 @@ bool FindLunarDate(int ly, int lm, int ld, bool leap, int& y, int& m, int& d, Mo
         } else if (step == Step::Backward && month > lastMonth) {
             --probeYear;
         }
-        const int order = probeYear < ly ? -1
-                          : probeYear > ly
-                              ? 1
-                              : CompareLunarDates(0, month, day, qleap, 0, lm, ld, leap);
+        const int order = probeYear < ly   ? -1
+                          : probeYear > ly ? 1
+                                           : CompareLunarDates(0, month, day, qleap, 0, lm, ld, leap);
         if (order == 0) {
             y = qy;
             m = qm;
@@ -209,7 +215,9 @@ struct YearMemo {
 // nothing at start-up.
 constinit std::array<YearMemo, tables::LunarYearCount> memo;
 
-YearMemo& MemoOf(int y) { return memo[static_cast<std::size_t>(y - FirstLunarYear)]; }
+YearMemo& MemoOf(int y) {
+    return memo[static_cast<std::size_t>(y - FirstLunarYear)];
+}
 
 const NewMoonDays& MemoNewMoons(int y) {
     YearMemo& entry = MemoOf(y);
@@ -270,7 +278,9 @@ int LeapMonthCode(int y) {
     return c <= '9' ? c - '0' : c - 'a' + 10;
 }
 
-int LeapMonthOfYear(int y) { return LeapMonthCode(y) < 0 ? 0 : LeapMonthCode(y); }
+int LeapMonthOfYear(int y) {
+    return LeapMonthCode(y) < 0 ? 0 : LeapMonthCode(y);
+}
 
 int LeapMonthsThrough(int y) {
     if (y < FirstLunarYear) {
@@ -286,9 +296,13 @@ int LeapMonthsThrough(int y) {
 
 namespace detail::plain {
 
-int LunarDayOf(int y, int m, int d) { return LunarDayFromNewMoons(ComputeNewMoonDays(y), y, m, d); }
+int LunarDayOf(int y, int m, int d) {
+    return LunarDayFromNewMoons(ComputeNewMoonDays(y), y, m, d);
+}
 
-int LunarMonthOf(int y, int m, int d) { return LunarMonthFromDay(y, m, d, plain::LunarDayOf(y, m, d)); }
+int LunarMonthOf(int y, int m, int d) {
+    return LunarMonthFromDay(y, m, d, plain::LunarDayOf(y, m, d));
+}
 
 bool SolarToLunarMonthDay(int y, int m, int d, int& lunarMonth, int& lunarDay, bool& leap) {
     if (!InLunarRange(y)) {
@@ -319,9 +333,13 @@ bool SolarToLunar(int y, int m, int d, int& lunarYear, int& lunarMonth, int& lun
 
 } // namespace detail::plain
 
-int LunarDayOf(int y, int m, int d) { return FastLunarDayOf(y, m, d); }
+int LunarDayOf(int y, int m, int d) {
+    return FastLunarDayOf(y, m, d);
+}
 
-int LunarMonthOf(int y, int m, int d) { return LunarMonthFromDay(y, m, d, FastLunarDayOf(y, m, d)); }
+int LunarMonthOf(int y, int m, int d) {
+    return LunarMonthFromDay(y, m, d, FastLunarDayOf(y, m, d));
+}
 
 bool SolarToLunarMonthDay(int y, int m, int d, int& lunarMonth, int& lunarDay, bool& leap) {
     return FastMonthDay(y, m, d, lunarMonth, lunarDay, leap);

@@ -83,7 +83,7 @@ void SolarMonth64(int y, int m, int d, i64& solarYear, int& solarMonth) {
     // the integer part of each term value.
     const double doy = static_cast<double>(DayOfYear64(y, m, d));
     const auto termDayOf = [y](int n) { return std::floor(TermDay(y, n)); };
-    if (doy < termDayOf(3)) {                    // before 立春
+    if (doy < termDayOf(3)) {                      // before 立春
         solarMonth = doy < termDayOf(1) ? 11 : 12; // before 小寒 of the same January: still 大雪's month
         solarYear = i64{y} - 1;
         return;

@@ -2,7 +2,6 @@
 #include "calendar/CnCalendar.h"
 
 #include <gtest/gtest.h>
-
 #include <limits>
 
 using namespace CnCalendar;
@@ -31,9 +30,9 @@ TEST(IsLeap, JulianRuleBefore1583GregorianAfterHistoricalForNegativeYears) {
     const struct {
         int year;
         bool leap;
-    } cases[] = {{1500, true}, {1582, false}, {1600, true}, {1700, false}, {1900, false}, {2000, true},
-                 {4, true},    {0, true},     {-1, true},   {-4, false},   {-5, true},    {-9, true},
-                 {IntMin, false}, {IntMin + 3, true}, {IntMax, false}};
+    } cases[] = {{1500, true}, {1582, false}, {1600, true},    {1700, false},      {1900, false},
+                 {2000, true}, {4, true},     {0, true},       {-1, true},         {-4, false},
+                 {-5, true},   {-9, true},    {IntMin, false}, {IntMin + 3, true}, {IntMax, false}};
     for (const auto& c : cases) {
         EXPECT_EQ(IsLeap(c.year), c.leap) << c.year;
     }
@@ -53,7 +52,7 @@ TEST(DayOfYear, SumsMonthsBeforeTheDay) {
     EXPECT_EQ(DayOfYear(2000, 1, 1), 1);
     EXPECT_EQ(DayOfYear(2000, 12, 31), 366);
     EXPECT_EQ(DayOfYear(2001, 3, 1), 60);
-    EXPECT_EQ(DayOfYear(2001, -5, 7), 7); // a month of 1 or less adds nothing before the day
+    EXPECT_EQ(DayOfYear(2001, -5, 7), 7);           // a month of 1 or less adds nothing before the day
     EXPECT_EQ(DayOfYear(2001, 12, IntMax), IntMax); // clamped, not overflowed
 }
 
@@ -83,8 +82,8 @@ TEST(DayNumbers, ClampInsteadOfOverflowing) {
 }
 
 TEST(DateOfFixedDay, InvertsFixedDayAtTheEdges) {
-    const Ymd cases[] = {{2000, 1, 1},  {1582, 10, 4}, {1582, 10, 15}, {1, 1, 2},    {2022, 1, 1},
-                         {1, 12, 31},   {4, 12, 31},   {100, 12, 31},  {1500, 2, 29}, {1500, 12, 31},
+    const Ymd cases[] = {{2000, 1, 1},   {1582, 10, 4}, {1582, 10, 15}, {1, 1, 2},     {2022, 1, 1},
+                         {1, 12, 31},    {4, 12, 31},   {100, 12, 31},  {1500, 2, 29}, {1500, 12, 31},
                          {1499, 12, 24}, {1600, 2, 29}, {2100, 12, 31}};
     for (const auto& c : cases) {
         int y = 0, m = 0, d = 0;

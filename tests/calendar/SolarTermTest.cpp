@@ -1,9 +1,8 @@
 // Solar terms: term values, their times, names, and the term-bounded solar month.
 #include "calendar/CnCalendar.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 
 using namespace CnCalendar;
@@ -28,8 +27,8 @@ TEST(SolarTermTime, MonthDayHourMinute) {
     const struct {
         int year, index, month, day, hour, minute;
     } cases[] = {
-        {2000, 2, 2, 4, 20, 35},  // 立春
-        {2000, 0, 1, 6, 8, 55},   // 小寒
+        {2000, 2, 2, 4, 20, 35},    // 立春
+        {2000, 0, 1, 6, 8, 55},     // 小寒
         {2000, 23, 12, 21, 21, 29}, // 冬至
         {1582, 23, 12, 12, -1, -1}, // counted from the Julian 0 January, so ten days before ...
         {1583, 23, 12, 22, -1, -1}, // ... the Gregorian date of the moment
@@ -47,9 +46,9 @@ TEST(SolarTermTime, MonthDayHourMinute) {
 }
 
 TEST(SolarTermTime, DaysOf2024) {
-    const int expected[24][2] = {{1, 6},  {1, 20}, {2, 4},  {2, 19}, {3, 5},   {3, 20},  {4, 4},   {4, 19},
-                                 {5, 5},  {5, 20}, {6, 5},  {6, 21}, {7, 6},   {7, 22},  {8, 7},   {8, 22},
-                                 {9, 7},  {9, 22}, {10, 8}, {10, 23}, {11, 7}, {11, 22}, {12, 6}, {12, 21}};
+    const int expected[24][2] = {{1, 6}, {1, 20}, {2, 4},  {2, 19},  {3, 5},  {3, 20},  {4, 4},  {4, 19},
+                                 {5, 5}, {5, 20}, {6, 5},  {6, 21},  {7, 6},  {7, 22},  {8, 7},  {8, 22},
+                                 {9, 7}, {9, 22}, {10, 8}, {10, 23}, {11, 7}, {11, 22}, {12, 6}, {12, 21}};
     for (int i = 0; i < 24; ++i) {
         int month = 0, day = 0, hour = 0, minute = 0;
         ASSERT_TRUE(SolarTermTime(2024, i, month, day, hour, minute));
@@ -112,7 +111,8 @@ TEST(SolarTermTime, EveryTermOfTheLunarRangeHasAValidTime) {
 }
 
 TEST(SolarTermTime, ExtremeYearsDoNotOverflow) {
-    for (const int year : {std::numeric_limits<int>::min(), -1000000, 1000000, std::numeric_limits<int>::max()}) {
+    for (const int year :
+         {std::numeric_limits<int>::min(), -1000000, 1000000, std::numeric_limits<int>::max()}) {
         for (int i = 0; i < 24; ++i) {
             int month = 0, day = 0, hour = 0, minute = 0;
             if (SolarTermTime(year, i, month, day, hour, minute)) {
@@ -135,9 +135,9 @@ TEST(SolarMonth, ChangesOnTheDayOfEachTerm) {
     const struct {
         int y, m, d, solarYear, solarMonth;
     } cases[] = {
-        {2000, 2, 4, 2000, 1},  {2000, 2, 3, 1999, 12}, {2000, 1, 6, 1999, 12},  {2000, 1, 5, 1999, 11},
-        {2001, 1, 5, 2000, 12}, {2001, 1, 4, 2000, 11}, {2000, 12, 7, 2000, 11}, {2000, 12, 6, 2000, 10},
-        {2000, 12, 31, 2000, 11},
+        {2000, 2, 4, 2000, 1},   {2000, 2, 3, 1999, 12},  {2000, 1, 6, 1999, 12},
+        {2000, 1, 5, 1999, 11},  {2001, 1, 5, 2000, 12},  {2001, 1, 4, 2000, 11},
+        {2000, 12, 7, 2000, 11}, {2000, 12, 6, 2000, 10}, {2000, 12, 31, 2000, 11},
     };
     for (const auto& c : cases) {
         int y = c.y, m = c.m;
