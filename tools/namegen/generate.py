@@ -24,6 +24,9 @@ Inputs in chars/ (whitespace-separated tokens, '#' starts a comment):
                                           classic (never across styles)
   male_whole.txt, female_whole.txt        curated names taken whole
   blocklist.txt                           pairs never produced (bad readings)
+  same_sound.txt                          groups of like-sounding characters;
+                                          a generated pair within one group
+                                          (亦依, 欣馨) is dropped
   banned_chars.txt                        characters never allowed anywhere
   level2_allowed.txt                      GB2312 level-2 characters allowed
                                           (everything else must be level 1)
@@ -128,12 +131,30 @@ def single_table(pool, rows, rng):
     return out
 
 
+def sound_groups():
+    """Map each character to the index of its same-sound group."""
+    group = {}
+    with open(os.path.join(CHARS, "same_sound.txt"), encoding="utf-8") as f:
+        for i, line in enumerate(f):
+            for ch in line.split("#", 1)[0].split():
+                group.setdefault(ch, i)
+    return group
+
+
+SOUND = None
+
+
 def pairs(first, second, checker):
+    global SOUND
+    if SOUND is None:
+        SOUND = sound_groups()
     out = []
     for a in first:
         for b in second:
             name = a + b
             if a == b or name in checker.block:
+                continue
+            if a in SOUND and SOUND.get(b) == SOUND[a]:
                 continue
             out.append(name)
     return out
