@@ -90,11 +90,10 @@ int MonthDays(int y, int m) {
 namespace detail {
 
 i64 DayOfYear64(int y, int m, int d) {
-    i64 days = d;
-    for (int month = 1; month < std::min(m, 13); ++month) {
-        days += MonthDays(y, month);
-    }
-    return days;
+    // Days of a common year before each month 1 to 13; a month of 1 or less adds nothing.
+    constexpr int daysBefore[14] = {0, 0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365};
+    const int month = std::clamp(m, 0, 13);
+    return i64{d} + daysBefore[month] + (month > 2 && IsLeap(y) ? 1 : 0);
 }
 
 i64 DayCount64(int y, int m, int d) {

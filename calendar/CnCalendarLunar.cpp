@@ -7,9 +7,10 @@
 // corrections by ranges of years. The lunar year changes on the lunar New Year, which is
 // found by bisection over day numbers.
 //
-// The new moons and the New Year are pure functions of the year. The public functions
-// memoise them per year on first use (thread-safe; nothing is computed at start-up); the
-// plain per-call functions in detail::plain are the reference they are tested against.
+// The new moons, the New Year and the lunar dates of a year's days are pure functions of the
+// year. The public functions memoise them per year on first use (thread-safe; nothing is
+// computed at start-up); the plain per-call functions in detail::plain are the reference they
+// are tested against.
 #include "calendar/CnCalendar.h"
 #include "calendar/CnCalendarDetail.h"
 #include "calendar/CnCalendarTables.h"
@@ -18,6 +19,7 @@
 #include <atomic>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <limits>
 #include <mutex>
@@ -209,6 +211,34 @@ struct YearMemo {
     std::atomic<bool> newYearReady{false};
     bool newYearFound = false;
     int newYearY = 0, newYearM = 0, newYearD = 0;
+
+    // The lunar date of every day of the year, packed, indexed by the day of the year - 1.
+    std::once_flag daysOnce;
+    std::atomic<bool> daysReady{false};
+    std::array<std::uint16_t, 366> days{};
+};
+
+// A lunar date in 16 bits: day 1..30 (0 for the -1 of the October 1582 gap), month 1..12,
+// the leap flag, and whether the lunar year is the one before the Gregorian year.
+struct PackedLunar {
+    static constexpr std::uint16_t Unpackable = 0xFFFF;
+
+    static std::uint16_t Pack(int month, int day, bool leap, bool previousYear) {
+        if (month < 1 || month > 12 || day < -1 || day == 0 || day > 30) {
+            return Unpackable; // not met in the supported years; such days are computed per call
+        }
+        const unsigned dayBits = day < 0 ? 0U : static_cast<unsigned>(day);
+        return static_cast<std::uint16_t>(dayBits | static_cast<unsigned>(month) << 5 |
+                                          (leap ? 1U : 0U) << 9 | (previousYear ? 1U : 0U) << 10);
+    }
+
+    static void Unpack(std::uint16_t packed, int y, int& lunarYear, int& month, int& day, bool& leap) {
+        const int dayBits = packed & 0x1F;
+        day = dayBits == 0 ? -1 : dayBits;
+        month = (packed >> 5) & 0xF;
+        leap = ((packed >> 9) & 1) != 0;
+        lunarYear = ((packed >> 10) & 1) != 0 ? y - 1 : y;
+    }
 };
 
 // Constant-initialised (once_flag and atomic have constexpr constructors), so the memo costs
@@ -266,6 +296,42 @@ bool MemoNewYear(int y, int& ny, int& nm, int& nd) {
     nm = entry.newYearM;
     nd = entry.newYearD;
     return true;
+}
+
+// The conversion from the memoised new moons and New Year, for a year of the supported range.
+bool DirectSolarToLunar(int y, int m, int d, int& lunarYear, int& lunarMonth, int& lunarDay, bool& leap) {
+    int month = 0, day = 0;
+    bool isLeap = false;
+    if (!FastMonthDay(y, m, d, month, day, isLeap)) {
+        return false;
+    }
+    int ny = 0, nm = 0, nd = 0;
+    const bool beforeNewYear = MemoNewYear(y, ny, nm, nd) && CompareDates(y, m, d, ny, nm, nd) < 0;
+    lunarYear = beforeNewYear ? y - 1 : y;
+    lunarMonth = month;
+    lunarDay = day;
+    leap = isLeap;
+    return true;
+}
+
+// The lunar dates of all days of y, filled on first use of the year.
+const std::array<std::uint16_t, 366>& MemoDays(int y) {
+    YearMemo& entry = MemoOf(y);
+    if (!entry.daysReady.load(std::memory_order_acquire)) {
+        std::call_once(entry.daysOnce, [&entry, y] {
+            for (int m = 1; m <= 12; ++m) {
+                for (int d = 1; d <= MonthDays(y, m); ++d) {
+                    int lunarYear = 0, lunarMonth = 0, lunarDay = 0;
+                    bool leap = false;
+                    DirectSolarToLunar(y, m, d, lunarYear, lunarMonth, lunarDay, leap);
+                    entry.days[static_cast<std::size_t>(DayOfYear(y, m, d) - 1)] =
+                        PackedLunar::Pack(lunarMonth, lunarDay, leap, lunarYear != y);
+                }
+            }
+            entry.daysReady.store(true, std::memory_order_release);
+        });
+    }
+    return entry.days;
 }
 
 } // namespace
@@ -346,18 +412,17 @@ bool SolarToLunarMonthDay(int y, int m, int d, int& lunarMonth, int& lunarDay, b
 }
 
 bool SolarToLunar(int y, int m, int d, int& lunarYear, int& lunarMonth, int& lunarDay, bool& leap) {
-    int month = 0, day = 0;
-    bool isLeap = false;
-    if (!FastMonthDay(y, m, d, month, day, isLeap)) {
+    if (!InLunarRange(y)) {
         return false;
     }
-    int ny = 0, nm = 0, nd = 0;
-    const bool beforeNewYear = MemoNewYear(y, ny, nm, nd) && CompareDates(y, m, d, ny, nm, nd) < 0;
-    lunarYear = beforeNewYear ? y - 1 : y;
-    lunarMonth = month;
-    lunarDay = day;
-    leap = isLeap;
-    return true;
+    if (m >= 1 && m <= 12 && d >= 1 && d <= MonthDays(y, m)) {
+        const std::uint16_t packed = MemoDays(y)[static_cast<std::size_t>(DayOfYear(y, m, d) - 1)];
+        if (packed != PackedLunar::Unpackable) {
+            PackedLunar::Unpack(packed, y, lunarYear, lunarMonth, lunarDay, leap);
+            return true;
+        }
+    }
+    return DirectSolarToLunar(y, m, d, lunarYear, lunarMonth, lunarDay, leap);
 }
 
 bool LunarToSolar(int lunarYear, int lunarMonth, int lunarDay, bool leap, int& y, int& m, int& d) {

@@ -142,6 +142,19 @@ TEST(MemoAgreesWithPlain, LunarToSolarForEveryMonthStartOfTheCentury) {
     }
 }
 
+TEST(MemoAgreesWithPlain, DatesThatDoNotExist) {
+    // Days outside their month bypass the memoised days of the year.
+    const int cases[][3] = {{2000, 2, 30}, {2001, 2, 29}, {2000, 4, 31}, {2000, 1, 0},   {2000, 1, -5},
+                            {2000, 0, 10}, {2000, 13, 1}, {2000, -3, 1}, {1582, 10, 10}, {2100, 12, 99}};
+    for (const auto& c : cases) {
+        Lunar fast, plain;
+        ASSERT_EQ(
+            SolarToLunar(c[0], c[1], c[2], fast.year, fast.month, fast.day, fast.leap),
+            detail::plain::SolarToLunar(c[0], c[1], c[2], plain.year, plain.month, plain.day, plain.leap));
+        EXPECT_EQ(fast, plain) << Text(c[0], c[1], c[2]);
+    }
+}
+
 TEST(MemoAgreesWithPlain, WhenFirstFilledFromSeveralThreads) {
     // Each test runs in a fresh process, so these threads race to fill the memo.
     constexpr int firstYear = 1990;
