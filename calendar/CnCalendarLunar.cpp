@@ -102,6 +102,9 @@ int LunarDayFromNewMoons(const NewMoonDays& newMoons, int y, int m, int d) {
     const auto inWindow = [m, d](int firstMonth, int firstDay, int lastMonth, int lastDay) {
         return (m == firstMonth && d >= firstDay) || (m == lastMonth && d <= lastDay);
     };
+    if (day == -1) {
+        return day; // no new moon qualifies (the gap of 1582, or a day beyond its month)
+    }
     if (y == 1924 && inWindow(3, 5, 4, 3)) {
         day = day + 1 > 30 ? day + 1 - 30 : day + 1;
     } else if (y == 2018 && inWindow(11, 7, 12, 6)) {

@@ -4,6 +4,7 @@
 #include "calendar/CnCalendarDetail.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -82,6 +83,10 @@ TEST(EngineProperties, YearsBeforeAD1ConvertWithinRange) {
 struct YearBlock {
     int first, last;
 };
+
+void PrintTo(const YearBlock& block, std::ostream* os) {
+    *os << block.first << ".." << block.last;
+}
 
 class MemoAgreesWithPlain : public testing::TestWithParam<YearBlock> {};
 

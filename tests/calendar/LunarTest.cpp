@@ -74,9 +74,13 @@ TEST(SolarToLunar, RefusesYearsOutsideItsRangeAndLeavesOutputs) {
     }
 }
 
-TEST(SolarToLunar, GapOfOctober1582HasNoLunarDay) {
+TEST(SolarToLunar, DaysWithoutANewMoonHaveNoLunarDay) {
     EXPECT_EQ(LunarDayOf(1582, 10, 10), -1);
     EXPECT_EQ(LunarDayOf(1582, 10, 4), 18);
+    // Days far beyond their month inside the windows of the fixed corrections stay -1 rather
+    // than being corrected into day 0 or day 28.
+    EXPECT_EQ(LunarDayOf(1924, 3, 1000), -1);
+    EXPECT_EQ(LunarDayOf(2018, 11, 1000), -1);
 }
 
 TEST(SolarToLunar, YearsAtAndBelowZeroKeepTheirNumberAsLunarYear) {
