@@ -75,7 +75,8 @@ int LeapMonthOfYear(int y);
 // reads the entry of year -1. Years before -849 count 0, years after 2100 the entry of 2100.
 int LeapMonthsThrough(int y);
 
-// Lunar day 1 to 30, or -1 when no new moon qualifies (the days of the October 1582 gap).
+// Lunar day 1 to 30, or -1 when no new moon qualifies (the days of the October 1582 gap, or
+// a day far beyond its month).
 int LunarDayOf(int y, int m, int d);
 // Lunar month number, negative for a leap month.
 int LunarMonthOf(int y, int m, int d);
