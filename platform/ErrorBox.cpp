@@ -1,25 +1,21 @@
 #include "platform/ErrorBox.h"
 
+#include "platform/Hook.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
 namespace {
 
-void ShowCritical(QWidget* parent, const QString& message) {
-    QMessageBox::critical(parent, QApplication::applicationDisplayName(), message);
-}
-
-ErrorBoxShower& CurrentShower() {
-    static ErrorBoxShower shower = ShowCritical;
+Hook<void(QWidget*, const QString&)>& Shower() {
+    static Hook<void(QWidget*, const QString&)> shower([](QWidget* parent, const QString& message) {
+        QMessageBox::critical(parent, QApplication::applicationDisplayName(), message);
+    });
     return shower;
 }
 
 } // namespace
 
-void ShowErrorBox(QWidget* parent, const QString& message) { CurrentShower()(parent, message); }
+void ShowErrorBox(QWidget* parent, const QString& message) { Shower()(parent, message); }
 
-ErrorBoxShower SetErrorBoxShower(ErrorBoxShower shower) {
-    ErrorBoxShower previous = std::move(CurrentShower());
-    CurrentShower() = shower ? std::move(shower) : ErrorBoxShower(ShowCritical);
-    return previous;
-}
+ErrorBoxShower SetErrorBoxShower(ErrorBoxShower shower) { return Shower().Replace(std::move(shower)); }

@@ -1,23 +1,21 @@
 #include "platform/Shell.h"
 
+#include "platform/Hook.h"
+
 #include <QDesktopServices>
 #include <QUrl>
 
 namespace {
 
-void OpenWithDesktop(QWidget*, const QString& url) { QDesktopServices::openUrl(QUrl(url)); }
-
-UrlOpener& CurrentOpener() {
-    static UrlOpener opener = OpenWithDesktop;
+Hook<void(QWidget*, const QString&)>& Opener() {
+    static Hook<void(QWidget*, const QString&)> opener([](QWidget*, const QString& url) {
+        QDesktopServices::openUrl(QUrl(url));
+    });
     return opener;
 }
 
 } // namespace
 
-void ShellOpenUrl(QWidget* owner, const QString& url) { CurrentOpener()(owner, url); }
+void ShellOpenUrl(QWidget* owner, const QString& url) { Opener()(owner, url); }
 
-UrlOpener SetUrlOpener(UrlOpener opener) {
-    UrlOpener previous = std::move(CurrentOpener());
-    CurrentOpener() = opener ? std::move(opener) : UrlOpener(OpenWithDesktop);
-    return previous;
-}
+UrlOpener SetUrlOpener(UrlOpener opener) { return Opener().Replace(std::move(opener)); }
