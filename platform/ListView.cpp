@@ -2,6 +2,7 @@
 
 #include "platform/Colors.h"
 
+#include <QEvent>
 #include <QHeaderView>
 
 namespace {
@@ -102,6 +103,12 @@ void TListView::SetStateImages(TImageList* images) {
 }
 
 int TListView::RowHeight() const { return verticalHeader()->defaultSectionSize(); }
+
+void TListView::changeEvent(QEvent* event) {
+    QTableWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        ApplyRowHeight(); // a taller face may need taller rows than the images
+}
 
 void TListView::ApplyRowHeight() {
     const int textHeight = fontMetrics().height() + 4;

@@ -111,6 +111,9 @@ public:
     void SetStateImages(TImageList* images);
     int RowHeight() const;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     friend class TListItems;
     friend class TSubItems;
