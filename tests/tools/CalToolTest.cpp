@@ -1,7 +1,9 @@
 #include "CalTool.h"
 
 #include "calendar/ChnCalendarUse.h"
+#include "calendar/MonthModel.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -186,6 +188,18 @@ TEST(TolvaneCal, BadInputNamesTheArgumentAndWritesNothing) {
         {{"--frobnicate"}, "--frobnicate: unknown option"},
         {{"-x"}, "-x: unknown option"},
         {{"--from"}, "Missing value after '--from'."},
+        {{"--month", "2024-13"}, "--month 2024-13: no such month"},
+        {{"--month", "2024-00-01"}, "--month 2024-00-01: no such month"},
+        {{"--month", "2101-01"}, "--month 2101-01: year outside 1 to 2100"},
+        {{"--month", "0-12-31"}, "--month 0-12-31: year outside 1 to 2100"},
+        {{"--month", "2023-02-29"}, "--month 2023-02-29: no such date"},
+        {{"--month", "2024-04-31"}, "--month 2024-04-31: no such date"},
+        {{"--month", "2024"}, "--month 2024: not a month (use YYYY-MM or YYYY-MM-DD)"},
+        {{"--month", "2024-02-"}, "--month 2024-02-: not a month (use YYYY-MM or YYYY-MM-DD)"},
+        {{"--month", "2024-02", "2024-02-03"}, "--month: takes no other dates and no range"},
+        {{"--month", "2024-02", "--lunar", "2024-01-01"}, "--month: takes no other dates and no range"},
+        {{"--month", "2024-01", "--month", "2024-02"}, "--month: given more than once"},
+        {{"--month", "2024-02", "--leap"}, "--leap: only together with --lunar"},
     };
     for (const auto& [args, message] : cases) {
         const Result r = Cal(args);
@@ -193,6 +207,123 @@ TEST(TolvaneCal, BadInputNamesTheArgumentAndWritesNothing) {
         EXPECT_EQ(r.out, "");
         EXPECT_EQ(r.err, std::string("tolvane-cal: ") + message + "\n");
     }
+}
+
+// February 2015 begins on a Sunday: its four day rows are followed by a row with only the week
+// label 9 and the last row with the information cells; the chosen day is marked.
+TEST(TolvaneCal, MonthGridInTheTerminal) {
+    const Result r = Cal({"--month", "2015-02-14"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out, "2015年2月\n"
+                     "  W    日      一      二      三      四      五      六\n"
+                     "  5    1       2       3       4       5       6       7\n"
+                     "      十三    十四    十五    立春    十七    十八    十九\n"
+                     "  6    8       9       10      11      12      13     [14]\n"
+                     "      二十    廿一    廿二    廿三    廿四    廿五   情人节\n"
+                     "  7    15      16      17      18      19      20      21\n"
+                     "      廿七    廿八    廿九    除夕    春节    初二    初三\n"
+                     "  8    22      23      24      25      26      27      28\n"
+                     "      初四    初五    初六    初七    初八    初九    初十\n"
+                     "  9\n"
+                     "\n"
+                     "                                      宝瓶      乙未马年\n"
+                     "\n"
+                     "2015-02-14 农历腊月廿六\n");
+    // Day 1 when none is given.
+    EXPECT_NE(Cal({"--month", "2015-02"}).out.find("  5   [1]      2"), std::string::npos);
+}
+
+// With a terminal that takes colour, the weekend numbers are red, each Chinese line has its
+// colour (the solar term light blue, the festival orange, the day names green) and the chosen
+// day is shown in reverse; the weekday numbers keep the terminal's colour.
+TEST(TolvaneCal, MonthGridColoursOnlyForAColourTerminal) {
+    std::string out, err;
+    ASSERT_EQ(TolvaneCal::Main({"--month", "2015-02-14"}, 0.0, out, err, TolvaneCal::Colour::Direct), 0);
+    EXPECT_NE(out.find("  5    \x1b[38;2;255;0;0m1\x1b[0m       2       3"), std::string::npos);
+    EXPECT_NE(out.find("\x1b[38;2;0;128;0m十三\x1b[0m"), std::string::npos);
+    EXPECT_NE(out.find("\x1b[38;2;83;83;255m立春\x1b[0m"), std::string::npos);
+    EXPECT_NE(out.find("\x1b[38;2;255;128;0m情人节\x1b[0m"), std::string::npos);
+    EXPECT_NE(out.find("\x1b[38;2;255;0;0m\x1b[7m 14 \x1b[0m"), std::string::npos);
+
+    out.clear();
+    ASSERT_EQ(TolvaneCal::Main({"--month", "2015-02-14"}, 0.0, out, err, TolvaneCal::Colour::Palette), 0);
+    EXPECT_NE(out.find("\x1b[38;5;196m1\x1b[0m"), std::string::npos);
+    EXPECT_NE(out.find("\x1b[38;5;28m十三\x1b[0m"), std::string::npos);
+
+    EXPECT_EQ(Cal({"--month", "2015-02-14"}).out.find('\x1b'), std::string::npos);
+    // JSON never carries colour codes.
+    out.clear();
+    TolvaneCal::Main({"--json", "--month", "2015-02-14"}, 0.0, out, err, TolvaneCal::Colour::Direct);
+    EXPECT_EQ(out.find('\x1b'), std::string::npos);
+}
+
+// The JSON object holds the model of the month cell by cell: its keys in order, every cell
+// 1 to 42, and the texts and colours a model built for the same day has.
+TEST(TolvaneCal, MonthJsonHoldsTheModel) {
+    for (const auto& [arg, y, m, d] :
+         {std::tuple{"2011-01-15", 2011, 1, 15}, {"2015-02", 2015, 2, 1}, {"1948-06-03", 1948, 6, 3}}) {
+        SCOPED_TRACE(arg);
+        const Result r = Cal({"--json", "--month", arg});
+        ASSERT_EQ(r.status, 0);
+        const std::vector<std::string> lines = Lines(r.out);
+        ASSERT_EQ(lines.size(), 1u);
+        QJsonParseError error{};
+        const QJsonObject o = QJsonDocument::fromJson(QByteArray::fromStdString(lines[0]), &error).object();
+        ASSERT_EQ(error.error, QJsonParseError::NoError);
+        const char* const keys[] = {"year",       "month",     "day",        "weekNums", "cells",
+                                    "chosenCell", "yearLabel", "monthLabel", "status"};
+        EXPECT_EQ(o.size(), static_cast<qsizetype>(std::size(keys)));
+        std::size_t at = 0;
+        for (const char* key : keys) {
+            const std::size_t pos = lines[0].find('"' + std::string(key) + "\":", at);
+            ASSERT_NE(pos, std::string::npos) << key << " missing or out of order";
+            at = pos;
+        }
+
+        MonthCalendar::TMonthModel model;
+        model.SetDateTime(EncodeDate(y, m, d));
+        EXPECT_EQ(o["year"].toInt(), y);
+        EXPECT_EQ(o["month"].toInt(), m);
+        EXPECT_EQ(o["day"].toInt(), d);
+        const QJsonArray weeks = o["weekNums"].toArray();
+        ASSERT_EQ(weeks.size(), 6);
+        for (int k = 1; k <= 6; ++k)
+            EXPECT_EQ(weeks[k - 1].toString().toStdString(), model.WeekNums(k));
+        const QJsonObject cells = o["cells"].toObject();
+        ASSERT_EQ(cells.size(), 42);
+        for (int n = 1; n <= 42; ++n) {
+            const MonthCalendar::TcnDateInf& cell = model.Cells(n);
+            const QJsonObject c = cells[QString::number(n)].toObject();
+            ASSERT_TRUE(c["inUse"].isBool()) << n;
+            EXPECT_EQ(c["inUse"].toBool(), cell.InUse) << n;
+            const bool dayCell = cell.InUse && n <= 37;
+            EXPECT_EQ(c.size(), !cell.InUse ? 1 : dayCell ? 5 : 2) << n;
+            if (cell.InUse) {
+                EXPECT_EQ(c["dayText"].toString().toStdString(), cell.DayText) << n;
+            }
+            if (dayCell) {
+                EXPECT_EQ(c["cnText"].toString().toStdString(), cell.CnText) << n;
+                EXPECT_EQ(c["dateColor"].toInt(), cell.DateColor) << n;
+                EXPECT_EQ(c["cnColor"].toInt(), cell.CnColor) << n;
+            }
+        }
+        EXPECT_EQ(o["chosenCell"].toInt(), model.ChosenCell());
+        EXPECT_EQ(o["yearLabel"].toString().toStdString(), model.YearLabelCaption());
+        EXPECT_EQ(o["monthLabel"].toString().toStdString(), model.MonthLabelCaption());
+        EXPECT_EQ(o["status"].toString().toStdString(), model.StatusLabelCaption());
+    }
+    // Spot checks that do not lean on the model: January 2011 from cell 7 to cell 37.
+    const QJsonObject jan =
+        QJsonDocument::fromJson(QByteArray::fromStdString(Cal({"--json", "--month", "2011-01-15"}).out))
+            .object();
+    EXPECT_EQ(jan["cells"].toObject()["7"].toObject()["cnText"].toString(), QStringLiteral("元旦节"));
+    EXPECT_EQ(jan["cells"].toObject()["7"].toObject()["dateColor"].toInt(), 255);
+    EXPECT_EQ(jan["cells"].toObject()["37"].toObject()["dayText"].toString(), QStringLiteral("31"));
+    EXPECT_FALSE(jan["cells"].toObject()["6"].toObject()["inUse"].toBool());
+    EXPECT_EQ(jan["cells"].toObject()["42"].toObject()["dayText"].toString(), QStringLiteral("虎年"));
+    EXPECT_EQ(jan["chosenCell"].toInt(), 21);
+    EXPECT_EQ(jan["status"].toString(), QStringLiteral("2011-01-15 农历腊月十二"));
 }
 
 // The built program: UTF-8 on standard output, errors on standard error, the exit statuses.
@@ -213,6 +344,19 @@ TEST(TolvaneCal, BuiltProgramWritesUtf8AndExitsWithTwoOnBadInput) {
     EXPECT_EQ(p.exitCode(), 2);
     EXPECT_TRUE(p.readAllStandardOutput().isEmpty());
     EXPECT_EQ(p.readAllStandardError(), QByteArray("tolvane-cal: 2024-02-30: no such date\n"));
+
+    // A pipe takes no colour, whatever the terminal variables say.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("TERM"), QStringLiteral("xterm-256color"));
+    env.insert(QStringLiteral("COLORTERM"), QStringLiteral("truecolor"));
+    env.remove(QStringLiteral("NO_COLOR"));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(TOLVANE_CAL_PATH), {"--month", "2015-02"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 0);
+    const QByteArray month = p.readAllStandardOutput();
+    EXPECT_TRUE(month.startsWith("2015年2月\n"));
+    EXPECT_FALSE(month.contains('\x1b'));
 
     p.start(QStringLiteral(TOLVANE_CAL_PATH), {"--help"});
     ASSERT_TRUE(p.waitForFinished(30000));

@@ -75,6 +75,37 @@ bool ParseLunar(const QString& text, bool leap, CalDate& date, QString& error) {
     return true;
 }
 
+// "Y-M" or "Y-M-D" for --month: any day of the years 1 to 2100 that the month calendar shows,
+// the ten days of October 1582 included (the calendar lays its months out by the Gregorian
+// rule throughout). Day 1 when none is given.
+bool ParseMonth(const QString& text, CalDate& date, QString& error) {
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,9})-(\\d{1,2})(?:-(\\d{1,2}))?$"));
+    const QString argument = QStringLiteral("--month ") + text;
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch()) {
+        Fail(error, argument, QStringLiteral("not a month (use YYYY-MM or YYYY-MM-DD)"));
+        return false;
+    }
+    const long long y = match.captured(1).toLongLong();
+    const int m = match.captured(2).toInt();
+    const int d = match.captured(3).isEmpty() ? 1 : match.captured(3).toInt();
+    if (y < FirstYear || y > LastYear) {
+        Fail(error, argument, YearRangeError());
+        return false;
+    }
+    if (m < 1 || m > 12) {
+        Fail(error, argument, QStringLiteral("no such month"));
+        return false;
+    }
+    TDateTime t = 0.0;
+    if (!Dates::TryEncodeDate(static_cast<int>(y), m, d, t)) {
+        Fail(error, argument, QStringLiteral("no such date"));
+        return false;
+    }
+    date = {static_cast<int>(y), m, d};
+    return true;
+}
+
 } // namespace
 
 bool ParseDate(const QString& text, CalDate& date, QString& error) {
@@ -121,7 +152,12 @@ bool ParseArguments(const QStringList& args, TDateTime today, Request& request, 
         QStringLiteral("DATE"));
     const QCommandLineOption leap(QStringLiteral("leap"),
                                   QStringLiteral("With --lunar: the month is a leap month."));
-    parser.addOptions({help, version, json, from, to, lunar, leap});
+    const QCommandLineOption month(
+        QStringLiteral("month"),
+        QStringLiteral(
+            "Show the month calendar of a month (YYYY-MM), or of a day chosen in it (YYYY-MM-DD)."),
+        QStringLiteral("MONTH"));
+    parser.addOptions({help, version, json, from, to, lunar, leap, month});
     parser.addPositionalArgument(
         QStringLiteral("DATE"),
         QStringLiteral("Dates to show (YYYY-MM-DD, years 1 to 2100); today when none."),
@@ -148,7 +184,7 @@ bool ParseArguments(const QStringList& args, TDateTime today, Request& request, 
         request.mode = Mode::Version;
         return true;
     }
-    for (const QCommandLineOption* option : {&from, &to, &lunar}) {
+    for (const QCommandLineOption* option : {&from, &to, &lunar, &month}) {
         if (parser.values(*option).size() > 1) {
             error = QStringLiteral("--") + option->names().constFirst() +
                     QStringLiteral(": given more than once");
@@ -161,6 +197,18 @@ bool ParseArguments(const QStringList& args, TDateTime today, Request& request, 
     if (parser.isSet(leap) && !parser.isSet(lunar)) {
         error = QStringLiteral("--leap: only together with --lunar");
         return false;
+    }
+    if (parser.isSet(month)) {
+        if (parser.isSet(lunar) || parser.isSet(from) || parser.isSet(to) || !positional.isEmpty()) {
+            error = QStringLiteral("--month: takes no other dates and no range");
+            return false;
+        }
+        CalDate date;
+        if (!ParseMonth(parser.value(month), date, error))
+            return false;
+        request.mode = Mode::Month;
+        request.dates = {date};
+        return true;
     }
     if (parser.isSet(lunar)) {
         if (parser.isSet(from) || parser.isSet(to) || !positional.isEmpty()) {

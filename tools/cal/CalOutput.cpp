@@ -64,7 +64,22 @@ int WeekdayOf(const CalDate& date) {
 constexpr std::array<std::string_view, 7> WeekdayNames{"星期日", "星期一", "星期二", "星期三",
                                                        "星期四", "星期五", "星期六"};
 
-// A JSON string: quotes, backslashes and control characters escaped; UTF-8 passes through.
+void AppendKey(std::string& out, std::string_view key) {
+    if (out.back() != '{')
+        out += ',';
+    AppendJsonString(out, key);
+    out += ':';
+}
+
+void AppendLine(std::string& out, std::string_view label, std::string_view text) {
+    out += label;
+    out += "  ";
+    out += text;
+    out += '\n';
+}
+
+} // namespace
+
 void AppendJsonString(std::string& out, std::string_view s) {
     static constexpr char Hex[] = "0123456789abcdef";
     out += '"';
@@ -83,22 +98,6 @@ void AppendJsonString(std::string& out, std::string_view s) {
     }
     out += '"';
 }
-
-void AppendKey(std::string& out, std::string_view key) {
-    if (out.back() != '{')
-        out += ',';
-    AppendJsonString(out, key);
-    out += ':';
-}
-
-void AppendLine(std::string& out, std::string_view label, std::string_view text) {
-    out += label;
-    out += "  ";
-    out += text;
-    out += '\n';
-}
-
-} // namespace
 
 void AppendBlock(std::string& out, const CalDate& date) {
     const DayInfo info = Describe(date);
@@ -192,6 +191,12 @@ void Run(const Request& request, std::string& out) {
     case Mode::Version:
         out += "tolvane-cal " TOLVANE_VERSION "\n";
         break;
+    case Mode::Month:
+        if (request.json)
+            AppendMonthJson(out, request.dates.front());
+        else
+            AppendMonth(out, request.dates.front(), request.colour);
+        break;
     case Mode::Dates:
     case Mode::Lunar:
         for (std::size_t i = 0; i < request.dates.size(); ++i)
@@ -215,13 +220,14 @@ void Run(const Request& request, std::string& out) {
     }
 }
 
-int Main(const QStringList& args, TDateTime today, std::string& out, std::string& err) {
+int Main(const QStringList& args, TDateTime today, std::string& out, std::string& err, Colour colour) {
     Request request;
     QString error;
     if (!ParseArguments(args, today, request, error)) {
         err = "tolvane-cal: " + error.toStdString() + "\n";
         return 2;
     }
+    request.colour = colour;
     Run(request, out);
     return 0;
 }

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace TolvaneCal {
@@ -28,14 +29,25 @@ enum class Mode {
     Dates, // the dates given, or today
     Range, // --from ... --to ...
     Lunar, // --lunar Y-M-D [--leap]
+    Month, // --month Y-M[-D]: the month calendar of that day (day 1 when none)
     Help,
     Version,
+};
+
+// How the readable month output may be coloured: not at all, with the 256-colour palette, or
+// with 24-bit colours. main picks it from the terminal behind standard output.
+enum class Colour {
+    None,
+    Palette,
+    Direct,
 };
 
 struct Request {
     Mode mode = Mode::Dates;
     bool json = false;
-    std::vector<CalDate> dates; // Dates: as given (empty: today); Lunar: the Gregorian date found
+    Colour colour = Colour::None;
+    std::vector<CalDate> dates; // Dates: as given (empty: today); Lunar: the Gregorian date found;
+                                // Month: the chosen day
     CalDate from, to;           // Range
     QString helpText;           // Help
 };
@@ -55,10 +67,22 @@ void AppendBlock(std::string& out, const CalDate& date);
 // Appends one JSON object and a newline.
 void AppendJsonLine(std::string& out, const CalDate& date);
 
+// Appends the month calendar of `date`'s month with `date` chosen, as the month calendar lays it
+// out: title, weekday header, six week rows with their week labels, day numbers and Chinese
+// lines, the information cells and the status line. Colours only when `colour` says so.
+void AppendMonth(std::string& out, const CalDate& date, Colour colour);
+// Appends the same month as one JSON object and a newline.
+void AppendMonthJson(std::string& out, const CalDate& date);
+
+// A JSON string: quotes, backslashes and control characters escaped; UTF-8 passes through.
+void AppendJsonString(std::string& out, std::string_view s);
+
 // Writes the request's output to `out`.
 void Run(const Request& request, std::string& out);
 
 // The whole command: arguments to output, error line and exit status (0, or 2 for bad input).
-int Main(const QStringList& args, TDateTime today, std::string& out, std::string& err);
+// `colour` is what standard output takes; only the readable month output uses it.
+int Main(const QStringList& args, TDateTime today, std::string& out, std::string& err,
+         Colour colour = Colour::None);
 
 } // namespace TolvaneCal
